@@ -1,0 +1,33 @@
+# Host build: the program sources compiled unchanged against the simulated
+# Win32 in win32sim/, with the tests.
+enable_testing()
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+add_compile_options(-Wall -Wextra -g)
+option(ZEM_SANITIZE "AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(ZEM_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+add_library(win32sim STATIC
+    win32sim/state.cpp win32sim/files.cpp win32sim/kernel.cpp
+    win32sim/user.cpp win32sim/gdi.cpp win32sim/registry.cpp)
+target_include_directories(win32sim PUBLIC win32sim)
+
+add_library(setup_program STATIC ${SETUP_SOURCES} ${COMMON_SOURCES})
+target_link_libraries(setup_program PUBLIC win32sim)
+
+function(zem_test name)
+    add_executable(${name} ${ARGN} tests/host/fixture.cpp)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    target_include_directories(${name} PRIVATE tests/host)
+    # One process per test case: the programs keep their state in globals.
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+endfunction()
+
+zem_test(common_tests tests/host/common_test.cpp)
+target_link_libraries(common_tests PRIVATE setup_program)
+zem_test(setup_tests tests/host/setup_window_test.cpp tests/host/setup_paint_test.cpp)
+target_link_libraries(setup_tests PRIVATE setup_program)

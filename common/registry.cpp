@@ -1,0 +1,13 @@
+// Every registry key is opened, or created where it is missing, the same way.
+#include "common.h"
+
+HKEY OpenRegistryKey(HKEY Root, const char *Path)
+{
+    static char KeyClass[] = REGISTRY_KEY_CLASS;
+    HKEY Key;
+    DWORD Disposition;
+    if (RegCreateKeyExA(Root, Path, 0, KeyClass, 0, KEY_ALL_ACCESS, NULL,
+                        &Key, &Disposition) != ERROR_SUCCESS)
+        return NULL;
+    return Key;
+}

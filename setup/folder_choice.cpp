@@ -1,0 +1,6 @@
+// ChooseDestinationFolder: the folder button's action.
+#include "installer.h"
+
+void ChooseDestinationFolder(void)
+{
+}

@@ -1,0 +1,6 @@
+// RunInstallation: the install button's action.
+#include "installer.h"
+
+void RunInstallation(void)
+{
+}
