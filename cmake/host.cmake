@@ -13,7 +13,7 @@ endif()
 
 add_library(win32sim STATIC
     win32sim/state.cpp win32sim/files.cpp win32sim/kernel.cpp
-    win32sim/user.cpp win32sim/gdi.cpp win32sim/registry.cpp)
+    win32sim/user.cpp win32sim/gdi.cpp win32sim/registry.cpp win32sim/shell.cpp)
 target_include_directories(win32sim PUBLIC win32sim)
 
 add_library(setup_program STATIC ${SETUP_SOURCES} ${COMMON_SOURCES})
@@ -29,5 +29,6 @@ endfunction()
 
 zem_test(common_tests tests/host/common_test.cpp)
 target_link_libraries(common_tests PRIVATE setup_program)
-zem_test(setup_tests tests/host/setup_window_test.cpp tests/host/setup_paint_test.cpp)
+zem_test(setup_tests tests/host/setup_window_test.cpp tests/host/setup_paint_test.cpp
+    tests/host/setup_install_test.cpp tests/host/setup_folder_test.cpp)
 target_link_libraries(setup_tests PRIVATE setup_program)

@@ -19,6 +19,10 @@ void CloseRunningProduct(void);
 // Opens Path under Root, creating missing keys, with full access; NULL on failure.
 HKEY OpenRegistryKey(HKEY Root, const char *Path);
 
+// Releases an item-id list the shell returned, with the shell's own allocator
+// (ILFree is not exported by name on every system).
+void FreeItemList(LPITEMIDLIST List);
+
 // Bounded text: both refuse (return FALSE, Buffer unchanged) what does not fit
 // in BufferSize bytes with its NUL.
 BOOL CopyText(char *Buffer, int BufferSize, const char *Text);

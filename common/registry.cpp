@@ -3,10 +3,10 @@
 
 HKEY OpenRegistryKey(HKEY Root, const char *Path)
 {
-    static char KeyClass[] = REGISTRY_KEY_CLASS;
+    // The class parameter is declared writable but only read.
     HKEY Key;
     DWORD Disposition;
-    if (RegCreateKeyExA(Root, Path, 0, KeyClass, 0, KEY_ALL_ACCESS, NULL,
+    if (RegCreateKeyExA(Root, Path, 0, (LPSTR)REGISTRY_KEY_CLASS, 0, KEY_ALL_ACCESS, NULL,
                         &Key, &Disposition) != ERROR_SUCCESS)
         return NULL;
     return Key;

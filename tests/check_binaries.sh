@@ -19,6 +19,8 @@ for exe in build/win32/setup.exe; do
     for field in MinorOSystemVersion MinorSubsystemVersion; do
         check "$exe $field is 0" "echo \"\$dump\" | grep -qE '^$field[[:space:]]+0$'"
     done
+    check "$exe asks for administrator rights" "strings -n 8 $exe | grep -q 'requireAdministrator'"
+    check "$exe names the systems it supports" "strings -n 8 $exe | grep -q 'supportedOS'"
     dlls=$(echo "$dump" | sed -n 's/^\tDLL Name: //p')
     check "$exe imports something" "[ -n \"\$dlls\" ]"
     for dll in $dlls; do

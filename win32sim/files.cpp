@@ -154,6 +154,14 @@ void MakeFolder(const std::string &Path)
     fs::create_directories(HostPath(Path));
 }
 
+void Remove(const std::string &Path)
+{
+    std::string Host = HostPath(Path);
+    std::error_code Ignored;
+    if (!Host.empty())
+        fs::remove_all(Host, Ignored);
+}
+
 bool FileExists(const std::string &Path)
 {
     std::string Host = HostPath(Path);
@@ -204,4 +212,123 @@ DWORD WINAPI GetCurrentDirectoryA(DWORD Size, LPSTR Buffer)
         return (DWORD)Current.size() + 1;
     memcpy(Buffer, Current.c_str(), Current.size() + 1);
     return (DWORD)Current.size();
+}
+
+namespace sim {
+
+bool MatchName(const std::string &Pattern, const std::string &Name)
+{
+    std::string P = Lower(Pattern), N = Lower(Name);
+    if (P == "*.*")
+        return true;
+    // Iterative * and ? matching.
+    size_t I = 0, J = 0, Star = std::string::npos, Mark = 0;
+    while (J < N.size()) {
+        if (I < P.size() && (P[I] == '?' || P[I] == N[J])) {
+            I++;
+            J++;
+        } else if (I < P.size() && P[I] == '*') {
+            Star = I++;
+            Mark = J;
+        } else if (Star != std::string::npos) {
+            I = Star + 1;
+            J = ++Mark;
+        } else {
+            return false;
+        }
+    }
+    while (I < P.size() && P[I] == '*')
+        I++;
+    return I == P.size();
+}
+
+struct Search {
+    std::vector<std::pair<std::string, bool>> found;  // name, is a folder
+    size_t next;
+};
+static std::vector<std::unique_ptr<Search>> Searches;
+
+void CheckFilesReleased()
+{
+    for (auto &S : Searches)
+        if (S)
+            Fault("a file search was not closed");
+    Searches.clear();
+}
+
+static void Fill(const std::pair<std::string, bool> &Entry, LPWIN32_FIND_DATAA Found)
+{
+    memset(Found, 0, sizeof *Found);
+    Found->dwFileAttributes = Entry.second ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    snprintf(Found->cFileName, sizeof Found->cFileName, "%s", Entry.first.c_str());
+}
+
+}  // namespace sim
+
+HANDLE WINAPI FindFirstFileA(LPCSTR Pattern, LPWIN32_FIND_DATAA Found)
+{
+    if (Enter("FindFirstFileA", {}, {Pattern}))
+        return INVALID_HANDLE_VALUE;
+    std::string Full = FullPath(Pattern);
+    size_t Cut = Full.rfind('\\');
+    if (Full.empty() || Cut == std::string::npos || Cut + 1 == Full.size()) {
+        M().lastError = ERROR_FILE_NOT_FOUND;
+        return INVALID_HANDLE_VALUE;
+    }
+    std::string Folder = Full.substr(0, Cut + 1), Name = Full.substr(Cut + 1);
+    std::string Host = HostPath(Folder);
+    auto S = std::make_unique<Search>();
+    S->next = 0;
+    std::error_code Error;
+    if (!Host.empty() && fs::is_directory(Host)) {
+        // Windows lists "." and ".." in every folder but a drive's root.
+        if (FullPath(Folder).size() > 3 && Name.find_first_of("*?") != std::string::npos) {
+            S->found.push_back({".", true});
+            S->found.push_back({"..", true});
+        }
+        for (const auto &Entry : fs::directory_iterator(Host, Error)) {
+            std::string Existing = Entry.path().filename().string();
+            if (MatchName(Name, Existing))
+                S->found.push_back({Existing, Entry.is_directory()});
+        }
+    }
+    if (S->found.empty()) {
+        M().lastError = ERROR_FILE_NOT_FOUND;
+        return INVALID_HANDLE_VALUE;
+    }
+    Fill(S->found[S->next++], Found);
+    Searches.push_back(std::move(S));
+    return (HANDLE)Searches.back().get();
+}
+
+static std::unique_ptr<Search> *FindSearch(HANDLE Handle)
+{
+    for (auto &S : Searches)
+        if (S && (HANDLE)S.get() == Handle)
+            return &S;
+    return nullptr;
+}
+
+BOOL WINAPI FindNextFileA(HANDLE Handle, LPWIN32_FIND_DATAA Found)
+{
+    Enter("FindNextFileA");
+    auto *S = FindSearch(Handle);
+    if (!S || (*S)->next >= (*S)->found.size()) {
+        M().lastError = 18;  // ERROR_NO_MORE_FILES
+        return FALSE;
+    }
+    Fill((*S)->found[(*S)->next++], Found);
+    return TRUE;
+}
+
+BOOL WINAPI FindClose(HANDLE Handle)
+{
+    Enter("FindClose");
+    auto *S = FindSearch(Handle);
+    if (!S) {
+        Fault("FindClose of a handle that is no open search");
+        return FALSE;
+    }
+    S->reset();
+    return TRUE;
 }

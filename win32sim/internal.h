@@ -51,10 +51,21 @@ struct Machine {
     std::deque<MSG> queue;
     std::vector<Post> posts;
     std::string currentDirectory = "C:\\";
+    bool windows95 = false;
+    UINT winExecResult = 33;
 };
 Machine &M();
 
 void ResetGdi();
+void ResetShell();
+void CheckShellReleased();
+void CheckFilesReleased();
+// Delivers a scripted message to the window procedure of one of the
+// program's windows, as a dialog's own message loop would.
+void DispatchTo(HWND Window, const ScriptedMessage &Message);
+// Matches a file name against a pattern of * and ?, without regard to case;
+// "*.*" matches every name, with or without a dot.
+bool MatchName(const std::string &Pattern, const std::string &Name);
 void CheckGdiReleased();
 void ResetRegistry();
 void CheckRegistryReleased();

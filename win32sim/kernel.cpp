@@ -63,7 +63,8 @@ void WINAPI ExitProcess(UINT ExitCode)
 DWORD WINAPI GetVersion(void)
 {
     Enter("GetVersion");
-    return 0x0A280105;  // Windows NT 5.1, build 2600
+    // Windows 95 sets the high bit; NT 5.1 build 2600 otherwise.
+    return M().windows95 ? 0xC3B60004u : 0x0A280105u;
 }
 
 DWORD WINAPI GetLastError(void) { return M().lastError; }
@@ -79,4 +80,10 @@ BOOL WINAPI IsDBCSLeadByte(BYTE Character)
 {
     (void)Character;
     return FALSE;
+}
+
+UINT WINAPI WinExec(LPCSTR CommandLine, UINT Show)
+{
+    Enter("WinExec", {(intptr_t)Show}, {CommandLine});
+    return M().winExecResult;
 }

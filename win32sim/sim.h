@@ -4,6 +4,7 @@
 #define WIN32SIM_SIM_H
 
 #include "windows.h"
+#include "shell.h"
 #include <string>
 #include <vector>
 
@@ -37,7 +38,10 @@ void SetScreenSize(int Width, int Height);
 void SetProgramPath(const std::string &Path);
 void SetCommandLine(const std::string &CommandLine);
 void SetStartupShow(bool HasShow, WORD Show);
-DWORD Now();  // the virtual clock, in milliseconds; only Sleep moves it
+DWORD Now();
+// The program ends and starts again on the same machine: its windows,
+// classes and queue go; files, registry and the call log stay.
+void NewProcess();  // the virtual clock, in milliseconds; only Sleep moves it
 
 // The program ended through ExitProcess; thrown out of the program's code.
 struct ProcessExit { UINT code; };
@@ -91,6 +95,7 @@ bool IsDeleted(HGDIOBJ Object);
 // Files, under drive letters, kept in a temporary folder of the host
 void WriteFile(const std::string &Path, const std::string &Bytes);
 void MakeFolder(const std::string &Path);
+void Remove(const std::string &Path);  // a file, or a folder with all in it
 bool FileExists(const std::string &Path);
 bool FolderExists(const std::string &Path);
 std::string ReadFile(const std::string &Path);
@@ -104,6 +109,37 @@ Value GetValue(HKEY Root, const std::string &Path, const std::string &Name);
 void PutValue(HKEY Root, const std::string &Path, const std::string &Name, DWORD Type, const std::string &Data);
 void DenyFullAccess(HKEY Root, const std::string &Path);
 std::vector<std::string> ValueNames(HKEY Root, const std::string &Path);
+
+// Version: the Windows NT family by default, or Windows 95
+void SetWindows95(bool Windows95);
+
+// Processes started: WinExec's result (above 31 is a start)
+void SetWinExecResult(UINT Result);
+
+// Shell special folders: each has a path by default (Fonts C:\WINDOWS\Fonts,
+// desktop and Start menu under C:\Users\user); a folder can be missing
+// (the location fails) or virtual (a location without a file-system path).
+void SetSpecialFolder(int Csidl, const std::string &Path);
+void RemoveSpecialFolder(int Csidl);
+void MakeSpecialFolderVirtual(int Csidl);
+
+// The folder dialog's answers, one per call: a folder path, cancel, or an
+// item without a file-system path. Running out is a fault (and a cancel).
+struct BrowseAnswer { enum Kind { FOLDER, CANCEL, VIRTUAL } kind; std::string path; };
+BrowseAnswer Choose(const std::string &Path);
+BrowseAnswer Cancel();
+BrowseAnswer ChooseVirtual();
+void ScriptBrowse(const std::vector<BrowseAnswer> &Answers);
+
+// Messages the shell's dialogs dispatch to their owner while they are open:
+// delivered inside the next shell call that has an owner window.
+void DuringShellDialog(const std::vector<ScriptedMessage> &Messages);
+// The next file operation stops as if the user cancelled its progress
+// dialog: nothing copied, result 0, fAnyOperationsAborted set.
+void AbortNextFileOperation();
+
+struct FileOperation { HWND owner; UINT function; std::vector<std::string> from, to; FILEOP_FLAGS flags; int result; };
+std::vector<FileOperation> FileOperations();
 
 }  // namespace sim
 

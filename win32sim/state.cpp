@@ -16,6 +16,7 @@ void Reset()
     ResetFiles();
     ResetGdi();
     ResetRegistry();
+    ResetShell();
 }
 
 std::vector<std::string> &Faults() { return M().faults; }
@@ -26,7 +27,12 @@ void CheckReleased()
 {
     CheckGdiReleased();
     CheckRegistryReleased();
+    CheckShellReleased();
+    CheckFilesReleased();
 }
+
+void SetWindows95(bool Windows95) { M().windows95 = Windows95; }
+void SetWinExecResult(UINT Result) { M().winExecResult = Result; }
 
 void FailCall(const std::string &Function, int Nth) { M().failures[Function].push_back(Nth); }
 
@@ -88,5 +94,15 @@ void SetStartupShow(bool HasShow, WORD Show)
 }
 
 DWORD Now() { return M().clock; }
+
+void NewProcess()
+{
+    auto &Windows = M().windows;
+    for (auto W = Windows.begin(); W != Windows.end();)
+        W = (*W)->foreign ? W + 1 : Windows.erase(W);
+    M().classes.clear();
+    M().classNames.clear();
+    M().queue.clear();
+}
 
 }  // namespace sim

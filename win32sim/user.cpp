@@ -98,6 +98,13 @@ bool IsOwnWindow(HWND Handle)
     return W && !W->foreign && !W->destroyed;
 }
 
+void DispatchTo(HWND Handle, const ScriptedMessage &Message)
+{
+    SimWindow *W = Find(Handle);
+    if (W && !W->foreign && !W->destroyed)
+        W->proc(Handle, Message.message, Message.wParam, Message.lParam);
+}
+
 }  // namespace sim
 
 ATOM WINAPI RegisterClassExA(const WNDCLASSEXA *Class)

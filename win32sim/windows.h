@@ -289,6 +289,7 @@ BOOL WINAPI SetCurrentDirectoryA(LPCSTR Path);
 DWORD WINAPI GetCurrentDirectoryA(DWORD Size, LPSTR Buffer);
 DWORD WINAPI GetTempPathA(DWORD Size, LPSTR Buffer);
 HANDLE WINAPI FindFirstFileA(LPCSTR Pattern, LPWIN32_FIND_DATAA Found);
+BOOL WINAPI FindNextFileA(HANDLE Search, LPWIN32_FIND_DATAA Found);
 BOOL WINAPI FindClose(HANDLE Search);
 BOOL WINAPI CopyFileA(LPCSTR Existing, LPCSTR New, BOOL FailIfExists);
 BOOL WINAPI DeleteFileA(LPCSTR File);

@@ -1,28 +1,5 @@
 // The installer's start-up, window, hit test, redraws and exit.
-#include "fixture.h"
-#include "../../setup/installer.h"
-
-extern "C" void SetupStartup(void);
-
-class Installer : public SimTest {
-protected:
-    void SetUp() override
-    {
-        SimTest::SetUp();
-        sim::MakeFolder("C:\\dist");
-        sim::WriteFile("C:\\dist\\background_a.bmp", MakeBitmap(320, 240, 0x112233));
-        sim::WriteFile("C:\\dist\\background_b.bmp", MakeBitmap(320, 240, 0x445566));
-        sim::SetProgramPath("C:\\dist\\setup.exe");
-        sim::SetCurrentDirectory("C:\\dist");
-    }
-    UINT Run(const std::vector<sim::ScriptedMessage> &Script)
-    {
-        sim::Script(Script);
-        return RunEntry(SetupStartup);
-    }
-    // Mode 1 redraws are the only drawings through GetDC in these runs.
-    int HotZoneRedraws() { return sim::CountCalls("GetDC"); }
-};
+#include "installer_fixture.h"
 
 TEST_F(Installer, RegistersItsClassAndCreatesAHiddenCentredPopup)
 {
