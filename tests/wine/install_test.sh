@@ -37,6 +37,7 @@ check "the product was started with /c" wait_for 30 grep -qsF '"C:\Program Files
 check "the product wrote its key" wait_for 30 bash -c "'$WINE' reg query 'HKCU\\Software\\ZEM' >/dev/null 2>&1"
 check "the product wrote its file type" bash -c "'$WINE' reg query 'HKCR\\ZEM.FILE\\Shell\\Open\\Command' >/dev/null 2>&1"
 check "the product made its desktop shortcut" wait_for 30 bash -c "ls '$C'/users/*/Desktop/ZEM.lnk >/dev/null 2>&1"
+check "the product made its Start menu shortcut" bash -c "ls '$C'/users/*/AppData/Roaming/Microsoft/Windows/'Start Menu'/ZEM.lnk >/dev/null 2>&1"
 end_prefix
 
 echo "- a distribution without Data"
