@@ -9,8 +9,6 @@
 
 // Registry
 #define REGISTRY_KEY_CLASS      "KWB"
-
-// Registry
 #define UNINSTALL_ENTRY_KEY     "software\\microsoft\\windows\\currentversion\\uninstall\\ZEM"
 #define DISPLAY_NAME_VALUE      "DisplayName"
 #define UNINSTALL_STRING_VALUE  "UninstallString"
@@ -24,13 +22,14 @@
 #define DEFAULT_INSTALL_DIR     "C:\\Program Files\\ZEM\\"
 #define INSTALL_FOLDER_NAME     "ZEM\\"
 #define FONT_FILE               "lumidig4.ttf"
-#define FONT_FILE_IN_FOLDER     "\\lumidig4.ttf"
+#define FONT_FILE_IN_FOLDER     "\\" FONT_FILE
 #define UNINSTALLER_FILE        "uninstall.exe"
 #define PRODUCT_FILE            "ZEM.exe"
-// Shell lists end with an empty name: a second NUL behind the last one.
-#define DATA_FILES_LIST         ".\\Data\\*.*\0"
-#define FONT_FILES_LIST         ".\\Fonts\\*.ttf\0"
 #define DATA_FILES_PATTERN      ".\\Data\\*.*"
+#define FONT_FILES_PATTERN      ".\\Fonts\\*.ttf"
+// Shell lists end with an empty name: a second NUL behind the last one.
+#define DATA_FILES_LIST         DATA_FILES_PATTERN "\0"
+#define FONT_FILES_LIST         FONT_FILES_PATTERN "\0"
 
 // Commands: a quote, the program path, then these (the path may hold blanks)
 #define UNINSTALL_COMMAND_TAIL  "\" /uninstall"

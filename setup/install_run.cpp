@@ -46,6 +46,11 @@ static BOOL CopyData(SHFILEOPSTRUCTA *Request)
     return !Request->fAnyOperationsAborted;
 }
 
+static void SetTextValue(HKEY Key, const char *Name, const char *Text)
+{
+    RegSetValueExA(Key, Name, 0, REG_SZ, (const BYTE *)Text, (DWORD)lstrlenA(Text) + 1);
+}
+
 // AddFontResourceA lasts for this session only; Windows loads the fonts
 // listed in the registry at start-up, and running programs learn of the new
 // font from WM_FONTCHANGE, posted so that a hung window cannot hold us.
@@ -54,8 +59,7 @@ static void RegisterFont(void)
     BOOL Windows95Family = (GetVersion() & 0x80000000) != 0;
     HKEY Key = OpenRegistryKey(HKEY_LOCAL_MACHINE, Windows95Family ? FONTS_KEY_95 : FONTS_KEY_NT);
     if (Key != NULL) {
-        RegSetValueExA(Key, FONT_REGISTRY_NAME, 0, REG_SZ, (const BYTE *)FONT_FILE,
-                       (DWORD)lstrlenA(FONT_FILE) + 1);
+        SetTextValue(Key, FONT_REGISTRY_NAME, FONT_FILE);
         RegCloseKey(Key);
     }
     PostMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
@@ -106,10 +110,8 @@ static void WriteUninstallEntry(void)
     HKEY Key = OpenRegistryKey(HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY_KEY);
     if (Key == NULL)
         return;
-    RegSetValueExA(Key, DISPLAY_NAME_VALUE, 0, REG_SZ, (const BYTE *)PRODUCT_NAME,
-                   (DWORD)lstrlenA(PRODUCT_NAME) + 1);
-    RegSetValueExA(Key, UNINSTALL_STRING_VALUE, 0, REG_SZ, (const BYTE *)Command,
-                   (DWORD)lstrlenA(Command) + 1);
+    SetTextValue(Key, DISPLAY_NAME_VALUE, PRODUCT_NAME);
+    SetTextValue(Key, UNINSTALL_STRING_VALUE, Command);
     RegCloseKey(Key);
 }
 

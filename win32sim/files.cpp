@@ -13,6 +13,13 @@ namespace sim {
 
 static std::string Root;
 
+// Open file searches; a closed one leaves an empty slot.
+struct Search {
+    std::vector<std::pair<std::string, bool>> found;  // name, is a folder
+    size_t next;
+};
+static std::vector<std::unique_ptr<Search>> Searches;
+
 static void RemoveRoot()
 {
     if (!Root.empty()) {
@@ -29,6 +36,7 @@ void ResetFiles()
         Registered = true;
     }
     RemoveRoot();
+    Searches.clear();
     char Template[] = "/tmp/win32sim-XXXXXX";
     Root = mkdtemp(Template);
     fs::create_directories(Root + "/C");
@@ -242,18 +250,11 @@ bool MatchName(const std::string &Pattern, const std::string &Name)
     return I == P.size();
 }
 
-struct Search {
-    std::vector<std::pair<std::string, bool>> found;  // name, is a folder
-    size_t next;
-};
-static std::vector<std::unique_ptr<Search>> Searches;
-
 void CheckFilesReleased()
 {
     for (auto &S : Searches)
         if (S)
             Fault("a file search was not closed");
-    Searches.clear();
 }
 
 static void Fill(const std::pair<std::string, bool> &Entry, LPWIN32_FIND_DATAA Found)
