@@ -147,8 +147,20 @@ std::string HostPath(const std::string &WindowsPath)
     return Host;
 }
 
+// A drive or a share that does not exist yet comes with its first folder
+// or file.
+static void MakeRoot(const std::string &Path)
+{
+    std::string Prefix;
+    std::vector<std::string> Names;
+    std::string Full = FullPath(Path);
+    if (!Full.empty() && SplitFull(Full, Prefix, Names))
+        fs::create_directories(Root + "/" + (Prefix[0] == '\\' ? "UNC/" + Lower(Prefix.substr(2)) : Prefix.substr(0, 1)));
+}
+
 void WriteFile(const std::string &Path, const std::string &Bytes)
 {
+    MakeRoot(Path);
     std::string Host = HostPath(Path);
     fs::create_directories(fs::path(Host).parent_path());
     std::ofstream(Host, std::ios::binary) << Bytes;
@@ -156,9 +168,7 @@ void WriteFile(const std::string &Path, const std::string &Bytes)
 
 void MakeFolder(const std::string &Path)
 {
-    size_t Colon = Path.find(':');
-    if (Colon == 1)
-        fs::create_directories(Root + "/" + std::string(1, (char)toupper((unsigned char)Path[0])));
+    MakeRoot(Path);
     fs::create_directories(HostPath(Path));
 }
 
@@ -332,4 +342,131 @@ BOOL WINAPI FindClose(HANDLE Handle)
     }
     S->reset();
     return TRUE;
+}
+
+namespace sim {
+
+bool HoldsCurrentDirectory(const std::string &Path)
+{
+    std::string Folder = Lower(FullPath(Path)), Current = Lower(M().currentDirectory);
+    if (Folder.empty())
+        return false;
+    if (Folder.back() != '\\')
+        Folder += '\\';
+    if (Current.back() != '\\')
+        Current += '\\';
+    return Current.compare(0, Folder.size(), Folder) == 0;
+}
+
+// The 8.3 alias the system would give a name: names that fit are kept;
+// others become six characters, "~1" and three of the extension.
+static std::string ShortName(const std::string &Name)
+{
+    size_t Dot = Name.rfind('.');
+    std::string Base = Dot == std::string::npos ? Name : Name.substr(0, Dot);
+    std::string Extension = Dot == std::string::npos ? "" : Name.substr(Dot + 1);
+    bool Fits = Base.size() <= 8 && Extension.size() <= 3 && Base.find_first_of(" .") == std::string::npos &&
+                Extension.find(' ') == std::string::npos && !Base.empty();
+    if (Fits)
+        return Name;
+    std::string Short;
+    for (char C : Base)
+        if (C != ' ' && C != '.' && Short.size() < 6)
+            Short += (char)toupper((unsigned char)C);
+    Short += "~1";
+    std::string ShortExtension;
+    for (char C : Extension)
+        if (C != ' ' && ShortExtension.size() < 3)
+            ShortExtension += (char)toupper((unsigned char)C);
+    return ShortExtension.empty() ? Short : Short + "." + ShortExtension;
+}
+
+}  // namespace sim
+
+BOOL WINAPI CopyFileA(LPCSTR Existing, LPCSTR New, BOOL FailIfExists)
+{
+    if (Enter("CopyFileA", {(intptr_t)FailIfExists}, {Existing, New})) {
+        M().lastError = ERROR_ACCESS_DENIED;
+        return FALSE;
+    }
+    std::string From = HostPath(Existing), To = HostPath(New);
+    std::string ToFull = FullPath(New);
+    size_t Cut = ToFull.rfind('\\');
+    std::string ToFolder = Cut == std::string::npos ? "" : HostPath(ToFull.substr(0, Cut + 1));
+    if (From.empty() || !fs::is_regular_file(From)) {
+        M().lastError = ERROR_FILE_NOT_FOUND;
+        return FALSE;
+    }
+    if (To.empty() || ToFolder.empty() || !fs::is_directory(ToFolder)) {
+        M().lastError = ERROR_PATH_NOT_FOUND;
+        return FALSE;
+    }
+    if (fs::exists(To) && (FailIfExists || fs::is_directory(To) || fs::equivalent(From, To))) {
+        M().lastError = fs::is_directory(To) ? ERROR_ACCESS_DENIED : 80;  // ERROR_FILE_EXISTS
+        return FALSE;
+    }
+    std::error_code Error;
+    fs::copy_file(From, To, fs::copy_options::overwrite_existing, Error);
+    if (Error) {
+        M().lastError = ERROR_ACCESS_DENIED;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL WINAPI DeleteFileA(LPCSTR File)
+{
+    if (Enter("DeleteFileA", {}, {File})) {
+        M().lastError = ERROR_ACCESS_DENIED;
+        return FALSE;
+    }
+    std::string Host = HostPath(File);
+    if (Host.empty() || !fs::exists(Host)) {
+        M().lastError = ERROR_FILE_NOT_FOUND;
+        return FALSE;
+    }
+    if (fs::is_directory(Host)) {
+        M().lastError = ERROR_ACCESS_DENIED;
+        return FALSE;
+    }
+    std::error_code Error;
+    fs::remove(Host, Error);
+    return !Error;
+}
+
+DWORD WINAPI GetShortPathNameA(LPCSTR LongPath, LPSTR ShortPath, DWORD Size)
+{
+    if (Enter("GetShortPathNameA", {(intptr_t)Size}, {LongPath})) {
+        M().lastError = ERROR_ACCESS_DENIED;
+        return 0;
+    }
+    std::string Full = FullPath(LongPath);
+    std::string Host = HostPath(LongPath);
+    if (Full.empty() || Host.empty() || !fs::exists(Host)) {
+        M().lastError = ERROR_FILE_NOT_FOUND;
+        return 0;
+    }
+    // Drive and names of the path as given, each name replaced by its alias
+    // (paths on a share are kept as they are).
+    if (Full[0] == '\\') {
+        if (Full.size() + 1 > Size)
+            return (DWORD)Full.size() + 1;
+        memcpy(ShortPath, Full.c_str(), Full.size() + 1);
+        return (DWORD)Full.size();
+    }
+    std::string Result = Full.substr(0, 2);
+    size_t Start = 3;
+    while (Start < Full.size()) {
+        size_t End = Full.find('\\', Start);
+        if (End == std::string::npos)
+            End = Full.size();
+        Result += "\\" + ShortName(Full.substr(Start, End - Start));
+        Start = End + 1;
+    }
+    if (Result.size() == 2)
+        Result += "\\";
+    if (Result.size() + 1 > Size)
+        return (DWORD)Result.size() + 1;
+    memcpy(ShortPath, Result.c_str(), Result.size() + 1);
+    return (DWORD)Result.size();
 }

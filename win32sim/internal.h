@@ -53,6 +53,11 @@ struct Machine {
     std::string currentDirectory = "C:\\";
     bool windows95 = false;
     UINT winExecResult = 33;
+    std::string tempPath = "C:\\WINDOWS\\TEMP\\";
+    bool doubleByte = false;
+    std::deque<int> boxAnswers;
+    std::vector<MessageBoxShown> boxes;
+    std::map<std::string, std::string> profile;  // lower "file|section|key" -> value
 };
 Machine &M();
 
@@ -68,6 +73,9 @@ void DispatchTo(HWND Window, const ScriptedMessage &Message);
 bool MatchName(const std::string &Pattern, const std::string &Name);
 void CheckGdiReleased();
 void ResetRegistry();
+// True when Path is the current directory or a folder above it: Windows
+// removes no folder that is a process's current directory.
+bool HoldsCurrentDirectory(const std::string &Path);
 void CheckRegistryReleased();
 
 }  // namespace sim

@@ -76,10 +76,79 @@ void WINAPI Sleep(DWORD Milliseconds)
     M().clock += Milliseconds;
 }
 
+namespace sim {
+void SetTempPath(const std::string &Path) { M().tempPath = Path; }
+void SetDoubleByteCodePage(bool DoubleByte) { M().doubleByte = DoubleByte; }
+
+static std::string ProfileSlot(const std::string &File, const std::string &Section, const std::string &Key)
+{
+    // A bare file name lies in the Windows folder.
+    std::string Path = File.find('\\') == std::string::npos ? "C:\\WINDOWS\\" + File : FullPath(File);
+    return Lower(Path + "|" + Section + "|" + Key);
+}
+
+Value ProfileString(const std::string &File, const std::string &Section, const std::string &Key)
+{
+    auto Found = M().profile.find(ProfileSlot(File, Section, Key));
+    if (Found == M().profile.end())
+        return Value{false, 0, ""};
+    return Value{true, REG_SZ, Found->second};
+}
+}  // namespace sim
+
 BOOL WINAPI IsDBCSLeadByte(BYTE Character)
 {
-    (void)Character;
-    return FALSE;
+    // Shift-JIS (code page 932) when a double-byte code page is chosen.
+    return M().doubleByte && ((Character >= 0x81 && Character <= 0x9F) || (Character >= 0xE0 && Character <= 0xFC));
+}
+
+DWORD WINAPI GetTempPathA(DWORD Size, LPSTR Buffer)
+{
+    if (Enter("GetTempPathA", {(intptr_t)Size}))
+        return 0;
+    const std::string &Path = M().tempPath;
+    if (Path.empty())
+        return 0;
+    // Too small a buffer: nothing written, the size needed returned.
+    if (Path.size() + 1 > Size)
+        return (DWORD)Path.size() + 1;
+    memcpy(Buffer, Path.c_str(), Path.size() + 1);
+    return (DWORD)Path.size();
+}
+
+BOOL WINAPI MoveFileExA(LPCSTR Existing, LPCSTR New, DWORD Flags)
+{
+    bool Failing = Enter("MoveFileExA", {(intptr_t)Flags}, {Existing ? Existing : "", New ? New : "(none)"});
+    // Windows 95, 98 and Me have no MoveFileExA: it is a stub that fails.
+    if (M().windows95) {
+        M().lastError = ERROR_CALL_NOT_IMPLEMENTED;
+        return FALSE;
+    }
+    if (Failing || !(Flags & MOVEFILE_DELAY_UNTIL_REBOOT) || New) {
+        if (!Failing && !(Flags & MOVEFILE_DELAY_UNTIL_REBOOT))
+            Fault("MoveFileExA: only deferred deletion is simulated");
+        M().lastError = ERROR_ACCESS_DENIED;
+        return FALSE;
+    }
+    // The request is kept by the system until it restarts; the call log is
+    // its record.
+    return TRUE;
+}
+
+BOOL WINAPI WritePrivateProfileStringA(LPCSTR Section, LPCSTR Key, LPCSTR Value, LPCSTR File)
+{
+    if (Enter("WritePrivateProfileStringA", {}, {Section ? Section : "", Key ? Key : "", Value ? Value : "", File ? File : ""}))
+        return FALSE;
+    if (!Section || !Key || !File) {
+        Fault("WritePrivateProfileStringA: deleting sections or keys is not simulated");
+        return FALSE;
+    }
+    std::string Slot = ProfileSlot(File, Section, Key);
+    if (Value)
+        M().profile[Slot] = Value;
+    else
+        M().profile.erase(Slot);
+    return TRUE;
 }
 
 UINT WINAPI WinExec(LPCSTR CommandLine, UINT Show)

@@ -1,6 +1,7 @@
 // Simulated ADVAPI32 registry: a tree of keys with classes and typed values
 // of exact byte sizes. Names match without regard to letter case.
 #include "internal.h"
+#include <algorithm>
 
 namespace sim {
 
@@ -12,14 +13,30 @@ struct Key {
 };
 
 static std::map<uintptr_t, std::unique_ptr<Key>> Roots;
-static std::map<HKEY, Key *> Handles;
+static std::map<HKEY, Key *> Handles;  // open keys; null once the key was deleted
 static uintptr_t NextHandle;
+static bool WholeSubtree;
+
+void SetSubtreeKeyDeletion(bool Whole) { WholeSubtree = Whole; }
+
+// Handles into a deleted key, or below it, stay open but name nothing.
+static void ForgetHandlesInto(Key *Deleted)
+{
+    std::vector<Key *> Gone{Deleted};
+    for (size_t I = 0; I < Gone.size(); I++)
+        for (auto &Sub : Gone[I]->subkeys)
+            Gone.push_back(Sub.second.get());
+    for (auto &Open : Handles)
+        if (std::find(Gone.begin(), Gone.end(), Open.second) != Gone.end())
+            Open.second = nullptr;
+}
 
 void ResetRegistry()
 {
     Roots.clear();
     Handles.clear();
     NextHandle = 0x1000;
+    WholeSubtree = false;
     for (uintptr_t R : {0x80000000u, 0x80000001u, 0x80000002u})
         Roots[R] = std::make_unique<Key>();
 }
@@ -114,7 +131,7 @@ LONG WINAPI RegCreateKeyExA(HKEY Parent, LPCSTR SubKey, DWORD Reserved, LPSTR Cl
         return ERROR_ACCESS_DENIED;
     Key *From = Resolve(Parent);
     if (!From)
-        return ERROR_INVALID_HANDLE;
+        return Handles.count(Parent) ? ERROR_KEY_DELETED : ERROR_INVALID_HANDLE;
     Key *Existing = Walk(From, SubKey ? SubKey : "", false);
     Key *K = Existing ? Existing : Walk(From, SubKey ? SubKey : "", true, Class ? Class : "");
     if (K->denyFullAccess && (Access & KEY_ALL_ACCESS) == KEY_ALL_ACCESS)
@@ -133,9 +150,11 @@ LONG WINAPI RegSetValueExA(HKEY Handle, LPCSTR Name, DWORD Reserved, DWORD Type,
     if (Enter("RegSetValueExA", {(intptr_t)Handle, (intptr_t)Reserved, (intptr_t)Type, (intptr_t)Size},
               {Name ? Name : "", std::string((const char *)Data, Size)}))
         return ERROR_ACCESS_DENIED;
-    Key *K = Handles.count(Handle) ? Handles[Handle] : nullptr;
-    if (!K)
+    if (!Handles.count(Handle))
         return ERROR_INVALID_HANDLE;
+    Key *K = Handles[Handle];
+    if (!K)
+        return ERROR_KEY_DELETED;
     std::string ValueName = Name ? Name : "";
     K->values[Lower(ValueName)] = {ValueName, Value{true, Type, std::string((const char *)Data, Size)}};
     return ERROR_SUCCESS;
@@ -147,7 +166,7 @@ LONG WINAPI RegDeleteKeyA(HKEY Handle, LPCSTR SubKey)
         return ERROR_ACCESS_DENIED;
     Key *Parent = Resolve(Handle);
     if (!Parent)
-        return ERROR_INVALID_HANDLE;
+        return Handles.count(Handle) ? ERROR_KEY_DELETED : ERROR_INVALID_HANDLE;
     std::vector<std::string> Path = Names(SubKey ? SubKey : "");
     if (Path.empty())
         return ERROR_ACCESS_DENIED;
@@ -162,9 +181,11 @@ LONG WINAPI RegDeleteKeyA(HKEY Handle, LPCSTR SubKey)
     auto Found = Parent->subkeys.find(Lower(Last));
     if (Found == Parent->subkeys.end())
         return ERROR_FILE_NOT_FOUND;
-    // Windows NT deletes only keys without subkeys.
-    if (!Found->second->subkeys.empty())
+    // Windows NT deletes only keys without subkeys; Windows 95 takes the
+    // whole subtree.
+    if (!WholeSubtree && !Found->second->subkeys.empty())
         return ERROR_ACCESS_DENIED;
+    ForgetHandlesInto(Found->second.get());
     Parent->subkeys.erase(Found);
     return ERROR_SUCCESS;
 }

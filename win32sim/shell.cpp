@@ -1,4 +1,4 @@
-// Simulated SHELL32: copying file trees, special folders, item-id lists and
+// Simulated SHELL32: copying and deleting file trees, special folders, item-id lists and
 // the shell's allocator, the folder dialog.
 #include "internal.h"
 #include <filesystem>
@@ -136,6 +136,56 @@ static int Copy(const std::vector<std::string> &From, const std::string &To)
     return 0;
 }
 
+// Deletes a file, or a folder with all in it; a folder that is the current
+// directory, or holds it, stays (emptied of everything else), as Windows
+// keeps it. Returns false when something stayed.
+static bool RemoveTree(const std::string &Windows, const fs::path &Host)
+{
+    std::error_code Error;
+    if (!fs::is_directory(Host))
+        return fs::remove(Host, Error) && !Error;
+    if (!HoldsCurrentDirectory(Windows))
+        return fs::remove_all(Host, Error) != (std::uintmax_t)-1 && !Error;
+    std::vector<fs::path> Entries;
+    for (const auto &Entry : fs::directory_iterator(Host, Error))
+        Entries.push_back(Entry.path());
+    for (const fs::path &Entry : Entries)
+        RemoveTree(Windows + "\\" + Entry.filename().string(), Entry);
+    return false;
+}
+
+static int Delete(const std::vector<std::string> &Names)
+{
+    int Result = 0;
+    for (const std::string &Name : Names) {
+        std::string Full = FullPath(Name);
+        size_t Cut = Full.rfind('\\');
+        if (Full.empty() || Cut == std::string::npos) {
+            Result = ERROR_FILE_NOT_FOUND;
+            continue;
+        }
+        std::string Folder = Full.substr(0, Cut), Pattern = Full.substr(Cut + 1);
+        std::vector<std::string> Matches;
+        if (Pattern.find_first_of("*?") == std::string::npos) {
+            if (!HostPath(Full).empty() && fs::exists(HostPath(Full)))
+                Matches.push_back(Full);
+        } else {
+            std::string Host = HostPath(Folder + "\\");
+            std::error_code Error;
+            if (!Host.empty() && fs::is_directory(Host))
+                for (const auto &Entry : fs::directory_iterator(Host, Error))
+                    if (MatchName(Pattern, Entry.path().filename().string()))
+                        Matches.push_back(Folder + "\\" + Entry.path().filename().string());
+        }
+        if (Matches.empty())
+            Result = ERROR_FILE_NOT_FOUND;
+        for (const std::string &Match : Matches)
+            if (!RemoveTree(Match, HostPath(Match)))
+                Result = ERROR_SHARING_VIOLATION;
+    }
+    return Result;
+}
+
 }  // namespace sim
 
 using namespace sim;
@@ -159,6 +209,8 @@ int WINAPI SHFileOperationA(LPSHFILEOPSTRUCTA Operation)
         Result = 0;
     } else if (Operation->wFunc == FO_COPY && !Record.to.empty()) {
         Result = Copy(Record.from, Record.to[0]);
+    } else if (Operation->wFunc == FO_DELETE) {
+        Result = Delete(Record.from);
     } else {
         Fault("SHFileOperationA: operation not simulated");
         Result = ERROR_ACCESS_DENIED;

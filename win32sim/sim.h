@@ -141,6 +141,28 @@ void AbortNextFileOperation();
 struct FileOperation { HWND owner; UINT function; std::vector<std::string> from, to; FILEOP_FLAGS flags; int result; };
 std::vector<FileOperation> FileOperations();
 
+// Message boxes: each box shown takes the next scripted answer (IDYES, IDNO,
+// IDOK, or 0 for a box that failed to show). Running out is a fault, and 0.
+void AnswerBoxes(const std::vector<int> &Answers);
+struct MessageBoxShown { HWND owner; std::string text, caption; UINT flags; int answer; };
+std::vector<MessageBoxShown> MessageBoxes();
+
+// The temporary folder as GetTempPathA reports it; C:\WINDOWS\TEMP\ by
+// default, made by Reset. An empty path makes the call fail (result 0).
+void SetTempPath(const std::string &Path);
+
+// A double-byte ANSI code page (Shift-JIS lead bytes 0x81-0x9F, 0xE0-0xFC)
+// instead of the default single-byte one.
+void SetDoubleByteCodePage(bool DoubleByte);
+
+// RegDeleteKeyA deletes whole subtrees, as Windows 95 does; by default it
+// deletes only keys without subkeys, as Windows NT does.
+void SetSubtreeKeyDeletion(bool WholeSubtree);
+
+// What WritePrivateProfileStringA left: the value of Key in Section of the
+// file (a bare file name lies in the Windows folder); exists false if none.
+Value ProfileString(const std::string &File, const std::string &Section, const std::string &Key);
+
 }  // namespace sim
 
 #endif

@@ -17,6 +17,7 @@ void Reset()
     ResetGdi();
     ResetRegistry();
     ResetShell();
+    MakeFolder("C:\\WINDOWS\\TEMP");
 }
 
 std::vector<std::string> &Faults() { return M().faults; }

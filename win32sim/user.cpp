@@ -35,6 +35,9 @@ ScriptedMessage Move(int X, int Y) { return {WM_MOUSEMOVE, 0, MAKELPARAM(X, Y)};
 ScriptedMessage Release() { return {WM_LBUTTONUP, 0, 0}; }
 ScriptedMessage Close() { return {WM_CLOSE, 0, 0}; }
 
+void AnswerBoxes(const std::vector<int> &Answers) { M().boxAnswers.assign(Answers.begin(), Answers.end()); }
+std::vector<MessageBoxShown> MessageBoxes() { return M().boxes; }
+
 void Script(const std::vector<ScriptedMessage> &Messages)
 {
     M().script.assign(Messages.begin(), Messages.end());
@@ -336,4 +339,21 @@ HWND WINAPI FindWindowA(LPCSTR ClassName, LPCSTR WindowName)
         return (HWND)W.get();
     }
     return NULL;
+}
+
+int WINAPI MessageBoxA(HWND Owner, LPCSTR Text, LPCSTR Caption, UINT Type)
+{
+    // A box runs its own message loop until the user answers.
+    std::string ShownText = Text ? Text : "", ShownCaption = Caption ? Caption : "Error";
+    if (Enter("MessageBoxA", {(intptr_t)Owner, (intptr_t)Type}, {ShownText, ShownCaption}))
+        return 0;
+    int Answer = 0;
+    if (M().boxAnswers.empty()) {
+        Fault("MessageBoxA: no scripted answer for \"" + ShownText.substr(0, 60) + "\"");
+    } else {
+        Answer = M().boxAnswers.front();
+        M().boxAnswers.pop_front();
+    }
+    M().boxes.push_back(MessageBoxShown{Owner, ShownText, ShownCaption, Type, Answer});
+    return Answer;
 }
