@@ -37,7 +37,7 @@ function(zem_program name entry)
 endfunction()
 
 zem_program(setup SetupStartup ${SETUP_SOURCES} ${COMMON_SOURCES})
-
+zem_program(uninstall UninstallerStartup ${UNINSTALL_SOURCES} ${COMMON_SOURCES})
 
 add_executable(ZEM WIN32 product/zem.cpp)
 target_compile_options(ZEM PRIVATE -Os -Wall -Wextra)
