@@ -43,3 +43,9 @@ add_executable(ZEM WIN32 product/zem.cpp)
 target_compile_options(ZEM PRIVATE -Os -Wall -Wextra)
 target_link_options(ZEM PRIVATE -static -s)
 target_link_libraries(ZEM PRIVATE advapi32 shell32 ole32 uuid)
+
+# Test tool for the end-to-end tests (not shipped).
+add_executable(system_uninstall tests/wine/tools/system_uninstall.cpp)
+target_compile_options(system_uninstall PRIVATE -Os -Wall -Wextra)
+target_link_options(system_uninstall PRIVATE -static -s)
+target_link_libraries(system_uninstall PRIVATE advapi32)

@@ -59,7 +59,7 @@ static void FirstStart(void)
     strcat(Command, Program);
     strcat(Command, "\" \"%1\"");
     SetText(HKEY_CURRENT_USER, "Software\\ZEM", "Version", "1.0");
-    SetText(HKEY_CURRENT_USER, "Software\\ZEM\\Settings", "Skin", "default");
+    SetText(HKEY_CURRENT_USER, "Software\\ZEM", "Skin", "default");
     SetText(HKEY_CLASSES_ROOT, ".zem", "", "ZEM.FILE");
     SetText(HKEY_CLASSES_ROOT, "ZEM.FILE", "", "ZEM file");
     SetText(HKEY_CLASSES_ROOT, "ZEM.FILE\\DefaultIcon", "", Program);

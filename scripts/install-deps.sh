@@ -2,7 +2,7 @@
 # Installs what building and testing need from Debian's archive. Idempotent:
 # does nothing when everything is there already.
 set -euo pipefail
-packages=(cmake make g++ libgtest-dev clang
+packages=(cmake make g++ libgtest-dev clang libclang-rt-dev
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
           wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick fonts-dejavu-core)
 missing=()

@@ -8,7 +8,7 @@ passed=0 failed=0
 check() {
     if eval "$2"; then echo "  ok: $1"; passed=$((passed + 1)); else echo "  FAILED: $1"; failed=$((failed + 1)); fi
 }
-for exe in build/win32/setup.exe; do
+for exe in build/win32/setup.exe build/win32/uninstall.exe; do
     dump=$(i686-w64-mingw32-objdump -p "$exe" 2>/dev/null)
     check "$exe exists" "[ -f $exe ]"
     check "$exe is a 32-bit program" "echo \"\$dump\" | grep -q 'file format pei-i386'"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up everything and runs every test: host tests, the same again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the checks of the Windows
-# programs, and the end-to-end tests under Wine. Fails when any part fails.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a minute of fuzzing, the
+# checks of the Windows programs, and the end-to-end tests under Wine. Fails
+# when any part fails.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
@@ -33,6 +34,17 @@ run_ctest() {
 }
 run_ctest build/host
 run_ctest build/host-sanitize
+
+echo "== fuzzing the uninstaller's command line (60 s)"
+mkdir -p build/fuzz/corpus
+if build/fuzz/uninstall_fuzzer -max_total_time=60 -artifact_prefix=build/fuzz/ \
+        build/fuzz/corpus tests/fuzz/corpus > build/fuzz/last-run.log 2>&1; then
+    tail -n 1 build/fuzz/last-run.log
+    count 1 0
+else
+    grep -E 'violated|ERROR|SUMMARY|Test unit written' build/fuzz/last-run.log | head -n 20
+    count 0 1
+fi
 
 echo "== Windows programs"
 out=$(tests/check_binaries.sh)
