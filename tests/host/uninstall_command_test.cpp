@@ -94,10 +94,7 @@ TEST_F(Command, DispatchOnTheUpperCasedArgumentString)
         }
         EXPECT_TRUE(EntryExists()) << "case " << I;
         EXPECT_TRUE(sim::FileExists(paths::Installed) || C.stage == REMOVAL) << "case " << I;
-        sim::CheckReleased();
-        for (const std::string &Fault : sim::Faults())
-            ADD_FAILURE() << "case " << I << ": simulation: " << Fault;
-        sim::Faults().clear();
+        CheckCase("case " + std::to_string(I));
     }
 }
 
@@ -116,6 +113,6 @@ TEST_F(Command, EveryRunFirstClosesARunningProduct)
         // Nothing is shown or changed before the product has been asked to go.
         EXPECT_LT(FirstCall("PostMessageA"), FirstCall("Sleep")) << Arguments;
         EXPECT_TRUE(FirstCall("MessageBoxA") == -1 || FirstCall("Sleep") < FirstCall("MessageBoxA")) << Arguments;
-        sim::Faults().clear();
+        CheckCase(Arguments);
     }
 }

@@ -129,10 +129,7 @@ TEST_F(Removal, RegistryKeysOnBothKindsOfDeletion)
         }
         EXPECT_TRUE(sim::KeyExists(HKEY_CLASSES_ROOT, ".zem")) << C.name;  // not the uninstaller's
         EXPECT_TRUE(sim::KeyExists(HKEY_CURRENT_USER, "Software")) << C.name;
-        sim::CheckReleased();
-        for (const std::string &Fault : sim::Faults())
-            ADD_FAILURE() << C.name << ": simulation: " << Fault;
-        sim::Faults().clear();
+        CheckCase(C.name);
     }
 }
 
@@ -168,10 +165,7 @@ TEST_F(Removal, ShortcutsOnlyWhereTheyAre)
         EXPECT_TRUE(sim::FileExists(paths::Desktop + "\\other.lnk")) << C.name;
         EXPECT_EQ((int)C.desktop + (int)C.startMenu, sim::CountCalls("DeleteFileA")) << C.name;
         EXPECT_EQ(1u, sim::MessageBoxes().size()) << C.name;  // nothing shown for a missing one
-        sim::CheckReleased();
-        for (const std::string &Fault : sim::Faults())
-            ADD_FAILURE() << C.name << ": simulation: " << Fault;
-        sim::Faults().clear();
+        CheckCase(C.name);
     }
 }
 
@@ -210,10 +204,7 @@ TEST_F(Removal, SpecialFoldersTheShellCannotGiveOrThatAreTooLong)
         // The Start menu's shortcut goes in every case.
         EXPECT_FALSE(sim::FileExists(paths::StartMenu + "\\ZEM.lnk")) << C.name;
         EXPECT_EQ(1 + (int)C.deleted, sim::CountCalls("FindFirstFileA") - 1) << C.name;  // besides the folder test
-        sim::CheckReleased();
-        for (const std::string &Fault : sim::Faults())
-            ADD_FAILURE() << C.name << ": simulation: " << Fault;
-        sim::Faults().clear();
+        CheckCase(C.name);
     }
 }
 
@@ -264,7 +255,7 @@ TEST_F(Removal, OnlyAnInstallFolderIsDeleted)
         EXPECT_FALSE(sim::KeyExists(HKEY_CURRENT_USER, "Software\\ZEM")) << C.folder;
         EXPECT_FALSE(sim::FileExists(paths::Desktop + "\\ZEM.lnk")) << C.folder;
         EXPECT_EQ(1, sim::CountCalls("MoveFileExA")) << C.folder;
-        sim::Faults().clear();
+        CheckCase(C.folder);
     }
 }
 
@@ -294,7 +285,7 @@ TEST_F(Removal, SelfDeletionOnBothFamilies)
             ASSERT_EQ(1u, Writes.size());
             EXPECT_EQ("WININIT.INI", Writes[0].texts[3]);
         }
-        sim::Faults().clear();
+        CheckCase(C.copy);
     }
 }
 

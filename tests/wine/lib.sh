@@ -104,3 +104,14 @@ same_region() { [ "$(differing "$@")" = "0" ]; }
 # The same text drawn again: transparent anti-aliased text drawn over itself
 # (as a lit-button redraw does) comes out darker, but no glyph moves.
 same_text() { [ "$(FUZZ=40% differing "$@")" = "0" ]; }
+
+# Runs setup.exe from the sample in $C/sample and clicks its install button;
+# the exit code goes to the file named, once setup has ended.
+install_sample() {  # install_sample EXIT-FILE
+    rm -f "$1"
+    (cd "$C/sample" && "$WINE" setup.exe; echo $? > "$1") &
+    check "the installer window appears" wait_for 60 window_shown INSTALL_ZEM
+    sleep 1
+    xdotool mousemove 320 330 click 1
+    check "setup ends after the install button" wait_for 120 test -s "$1"
+}
