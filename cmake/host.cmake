@@ -28,6 +28,11 @@ if(ZEM_FUZZ)
     return()
 endif()
 
+# The packager's check of a distribution, a host program.
+add_library(distribution_check STATIC distcheck/check.cpp)
+add_executable(check-distribution distcheck/main.cpp)
+target_link_libraries(check-distribution PRIVATE distribution_check)
+
 enable_testing()
 find_package(GTest REQUIRED)
 include(GoogleTest)
@@ -51,3 +56,5 @@ target_link_libraries(setup_tests PRIVATE setup_program)
 zem_test(uninstall_tests tests/host/uninstall_command_test.cpp tests/host/uninstall_hand_off_test.cpp
     tests/host/uninstall_removal_test.cpp)
 target_link_libraries(uninstall_tests PRIVATE uninstall_program)
+zem_test(distribution_check_tests tests/host/distribution_check_test.cpp)
+target_link_libraries(distribution_check_tests PRIVATE distribution_check win32sim)

@@ -46,6 +46,9 @@ else
     count 0 1
 fi
 
+echo "== packaging: the assemble command and the check"
+if bash tests/packaging_test.sh; then count 1 0; else count 0 1; fi
+
 echo "== Windows programs"
 out=$(tests/check_binaries.sh)
 echo "$out"
