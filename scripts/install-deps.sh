@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake make g++ libgtest-dev clang libclang-rt-dev
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
-          wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick fonts-dejavu-core)
+          wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick fonts-dejavu-core nsis)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
