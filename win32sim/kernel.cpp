@@ -124,9 +124,11 @@ BOOL WINAPI MoveFileExA(LPCSTR Existing, LPCSTR New, DWORD Flags)
         M().lastError = ERROR_CALL_NOT_IMPLEMENTED;
         return FALSE;
     }
-    if (Failing || !(Flags & MOVEFILE_DELAY_UNTIL_REBOOT) || New) {
-        if (!Failing && !(Flags & MOVEFILE_DELAY_UNTIL_REBOOT))
-            Fault("MoveFileExA: only deferred deletion is simulated");
+    if (!(Flags & MOVEFILE_DELAY_UNTIL_REBOOT) || New) {
+        Fault("MoveFileExA: only deferred deletion is simulated");
+        Failing = true;
+    }
+    if (Failing) {
         M().lastError = ERROR_ACCESS_DENIED;
         return FALSE;
     }

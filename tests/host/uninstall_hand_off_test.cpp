@@ -4,11 +4,6 @@
 
 using HandOff = Uninstaller;
 
-static const std::string Confirmation =
-    "You are about to delete all the files in directory \"C:\\Program Files\\ZEM\" including all the plugins and "
-    "skins that you may have installed. Please backup all the files in this directory that you don't want to "
-    "delete. Do you want to uninstall now?";
-
 TEST_F(HandOff, NoKeepsEverything)
 {
     for (int Answer : {IDNO, 0}) {  // 0: the box could not be shown

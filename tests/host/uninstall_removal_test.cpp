@@ -305,10 +305,5 @@ TEST_F(Removal, HandOffThenTheCopy)
     EXPECT_FALSE(sim::KeyExists(HKEY_CLASSES_ROOT, "ZEM.FILE"));
     EXPECT_FALSE(sim::KeyExists(HKEY_CURRENT_USER, "Software\\ZEM"));
     EXPECT_FALSE(sim::FileExists(paths::Desktop + "\\ZEM.lnk"));
-    EXPECT_EQ((std::vector<std::string>{
-                  "You are about to delete all the files in directory \"C:\\Program Files\\ZEM\" including all the "
-                  "plugins and skins that you may have installed. Please backup all the files in this directory "
-                  "that you don't want to delete. Do you want to uninstall now?",
-                  CompletedText}),
-              BoxTexts());
+    EXPECT_EQ((std::vector<std::string>{Confirmation, CompletedText}), BoxTexts());
 }

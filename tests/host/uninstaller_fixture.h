@@ -23,6 +23,11 @@ enum : UINT { CONFIRM_FLAGS = 0x40034, ERROR_FLAGS = 0x40010, PATHS_FLAGS = 0, C
 static const char CompletedText[] = "Uninstallation completed. Thank you for using ZEM.";
 static const char FailedText[] = "Uninstallation failed!";
 static const char CanceledText[] = "Uninstallation canceled.";
+// The confirmation for the default install folder.
+static const std::string Confirmation =
+    "You are about to delete all the files in directory \"C:\\Program Files\\ZEM\" including all the plugins and "
+    "skins that you may have installed. Please backup all the files in this directory that you don't want to "
+    "delete. Do you want to uninstall now?";
 
 class Uninstaller : public SimTest {
 protected:
